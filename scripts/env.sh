@@ -15,7 +15,7 @@ export QQSEND_WINE_LANG
 
 # The Win32 tests run the x86_64 build under 64-bit Wine: kernels like this
 # workplace's cannot execute 32-bit programs, so wine32 is of no use there.
-QQSEND_WINE=/usr/lib/wine/wine64
+: "${QQSEND_WINE:=/usr/lib/wine/wine64}"
 export QQSEND_WINE
 
 wine_env() {
