@@ -13,6 +13,11 @@ void runtime_init();
 int runtime_end(int exit_code);
 // Appends routine to the exit list unless it is there already.
 void register_exit_routine(void (*routine)());
+// The error numbers the program raises.
+enum : int {
+  runtime_error_list_index = 1,    // a list element indexed outside the list
+  runtime_error_out_of_memory = 2  // a failed allocation
+};
 // Shows the error box, discards the exit list, OleUninitialize, exit code -1.
 [[noreturn]] void runtime_error(int number);
 // The window's handle, or 0 while the window does not exist.
