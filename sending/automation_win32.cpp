@@ -1,0 +1,1 @@
+#include "sending/automation_win32.h"
