@@ -12,6 +12,7 @@ std::string decipher_text(const std::string& stored,
                           const std::optional<std::string>& pass = std::nullopt,
                           const std::optional<int>& repeat = std::nullopt);
 
-// One layer of the inverse: prefix (two bytes) + two letters per byte.
+// One layer of the inverse: prefix (two bytes, the end of the key) followed
+// by two letters "A".."P" per plain byte.
 std::string encipher_text(const std::string& plain, const std::string& pass,
                           const std::string& prefix);
