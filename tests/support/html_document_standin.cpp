@@ -40,6 +40,8 @@ std::string narrow(const std::wstring& text) {
   return out;
 }
 
+void append_to_log(const recorded_call& call);
+
 // COM asks for these; the objects of one kind differ only in their members.
 struct standin_object : IDispatch, IRunnableObject {
   std::string kind;
@@ -54,6 +56,11 @@ struct standin_object : IDispatch, IRunnableObject {
     live.push_back(this);
   }
   virtual ~standin_object() {
+    recorded_call gone;
+    gone.object = kind;
+    gone.member = "released";
+    calls.push_back(gone);
+    append_to_log(gone);
     for (standin_object* element : added) element->Release();
     --live_objects;
     live.erase(std::find(live.begin(), live.end(), this));

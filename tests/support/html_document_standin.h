@@ -42,7 +42,8 @@ struct standin_settings {
 
 extern standin_settings standin;
 
-// Calls received since the last reset, in order.
+// Calls received since the last reset, in order; an object's last release
+// shows among them as its member "released".
 const std::vector<recorded_call>& standin_calls();
 // References held on live stand-in objects, and those objects.
 long standin_live_references();
