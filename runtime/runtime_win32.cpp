@@ -18,19 +18,6 @@ MessagePretranslator message_pretranslator = nullptr;
 KeyEventSink key_event_sink = nullptr;
 UrlOpener url_opener = nullptr;
 
-// GetModuleFileNameA fills the buffer and truncates when the path is longer,
-// so the buffer grows until the path fits.
-std::string module_path() {
-  std::vector<char> buffer(MAX_PATH);
-  for (;;) {
-    DWORD length = GetModuleFileNameA(nullptr, buffer.data(),
-                                      static_cast<DWORD>(buffer.size()));
-    if (length == 0) return std::string();
-    if (length < buffer.size()) return std::string(buffer.data(), length);
-    buffer.resize(buffer.size() * 2);
-  }
-}
-
 void out_of_memory() { runtime_error(runtime_error_out_of_memory); }
 
 const char* error_description(int number) {
@@ -50,10 +37,23 @@ void key_event(BYTE key, DWORD flags) {
 
 }  // namespace
 
+// GetModuleFileNameA truncates a longer path and then returns the buffer's
+// size, so a result that fills the buffer means: grow and try again.
+std::string module_file_path(std::size_t first_size) {
+  std::vector<char> buffer(first_size < 2 ? 2 : first_size);
+  for (;;) {
+    DWORD length = GetModuleFileNameA(nullptr, buffer.data(),
+                                      static_cast<DWORD>(buffer.size()));
+    if (length == 0) return std::string();
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
 void runtime_init() {
   OleInitialize(nullptr);
   std::set_new_handler(out_of_memory);
-  set_run_directory(directory_of_module_path(module_path()));
+  set_run_directory(directory_of_module_path(module_file_path()));
   SetCurrentDirectoryA(run_directory().c_str());
 }
 

@@ -6,6 +6,9 @@
 
 #include <string>
 
+// The program file's path, whatever its length: the buffer starts at
+// first_size bytes and grows until the path fits.
+std::string module_file_path(std::size_t first_size = MAX_PATH);
 // OLE on this thread, the run directory, which becomes the current directory.
 void runtime_init();
 // The normal end: runs the exit list in order of registration, then
