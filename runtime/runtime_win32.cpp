@@ -99,8 +99,11 @@ void handle_message(MSG& message) {
 
 int run_message_loop() {
   MSG message = {};
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) handle_message(message);
-  return static_cast<int>(message.wParam);
+  BOOL got;
+  while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0)
+    handle_message(message);
+  // -1: the loop itself failed; there is no WM_QUIT code to pass on.
+  return got == 0 ? static_cast<int>(message.wParam) : -1;
 }
 
 void process_events() {
