@@ -126,6 +126,17 @@ double cpu_ms() {
   return ms(kernel) + ms(user);
 }
 
+// A busy loop of known length shows that the CPU figure below can see work.
+void bench_busy_cpu() {
+  double wall = now_ms(), cpu = cpu_ms();
+  while (now_ms() - wall < 200) {
+  }
+  wall = now_ms() - wall;
+  cpu = cpu_ms() - cpu;
+  std::printf("CPU while spinning 200 ms    wall %8.1f ms  CPU %7.1f ms  (%.2f %% of one core)\n",
+              wall, cpu, 100.0 * cpu / wall);
+}
+
 void bench_idle_cpu() {
   double wall = now_ms(), cpu = cpu_ms();
   wait_responsive(5000, 0);
@@ -156,6 +167,7 @@ int main() {
   bench_sends(0, 1000);
   bench_sends(20, 1000);
   for (int requested : {1, 5, 20, 50}) bench_wait(requested, 5000 / (requested + 5));
+  bench_busy_cpu();
   bench_idle_cpu();
 
   remove_pictures();

@@ -99,20 +99,23 @@ start_program() {
   fi
 }
 
-# Waits for the program to end; prints its exit code, or "running".
-program_exit_code() {
-  local rc=0
+# Waits for the program to end and sets program_rc to its exit code, or to
+# "running". Runs in this shell: only it can wait for its own child.
+program_rc=
+wait_program_end() {
+  program_rc=0
   if ! wait_until 15 bash -c "! kill -0 $program_pid 2>/dev/null"; then
-    echo running
+    program_rc=running
+    kill "$program_pid" 2>/dev/null
     return
   fi
-  wait "$program_pid" || rc=$?
-  echo "$rc"
+  wait "$program_pid" || program_rc=$?
 }
 
 close_program() {
   probe close-main
-  expect_eq "the program ends normally when its window is closed" 0 "$(program_exit_code)"
+  wait_program_end
+  expect_eq "the program ends normally when its window is closed" 0 "$program_rc"
 }
 
 # Notepad empty and in front, the caret in its text, ready for pastes.
@@ -236,7 +239,8 @@ focus_notepad
 press F5
 if wait_until 30 notepad_has_lines 2; then
   probe close-main
-  expect_eq "the program ends normally when closed during a run" 0 "$(program_exit_code)"
+  wait_program_end
+  expect_eq "the program ends normally when closed during a run" 0 "$program_rc"
   text=$(notepad_text)
   lines=$(notepad_lines)
   expect_eq "notepad holds the pictures sent before the close" \
