@@ -68,6 +68,12 @@ std::string get_text(HWND control) {
   return text;
 }
 
+// A disabled box loses the focus; the window takes it, so that Tab still
+// finds the boxes once they are enabled again. Only when the focus is ours:
+// the send run disables the boxes while the user types into another program.
 void set_disabled(HWND control, bool disabled) {
-  if (control) EnableWindow(control, disabled ? FALSE : TRUE);
+  if (!control) return;
+  bool had_focus = disabled && GetFocus() == control;
+  EnableWindow(control, disabled ? FALSE : TRUE);
+  if (had_focus && main_window && GetFocus() == nullptr) SetFocus(main_window);
 }
