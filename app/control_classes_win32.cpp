@@ -18,7 +18,10 @@ GdiHolder link_font;
 GdiHolder help_font;
 
 // The face name is GBK; converting it from code page 936 keeps it right on
-// systems with another ANSI code page.
+// systems with another ANSI code page. No face (the link font) takes the
+// face of the default GUI font: an empty name lets the system pick by the
+// ANSI code page, which on a non-Chinese system is a face without Chinese
+// glyphs; on a Chinese one both choices give the same face.
 HFONT make_font(bool underline, const char* face) {
   LOGFONTW font = {};
   font.lfHeight = -12;
@@ -30,6 +33,11 @@ HFONT make_font(bool underline, const char* face) {
   font.lfQuality = PROOF_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   std::wstring name = gbk_to_wide(face);
+  if (name.empty()) {
+    LOGFONTW gui = {};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
+    name = gui.lfFaceName;
+  }
   lstrcpynW(font.lfFaceName, name.c_str(), LF_FACESIZE);
   return CreateFontIndirectW(&font);
 }
