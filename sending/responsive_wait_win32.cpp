@@ -9,6 +9,8 @@ namespace {
 // QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER |
 // QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY
 constexpr DWORD wake_mask = 0xFF;
+// MWMO_INPUTAVAILABLE: a message that came before the wait, and that some
+// call already looked at (the clipboard calls do), still wakes it.
 
 TimerMaker timer_maker = nullptr;
 
@@ -46,7 +48,7 @@ void wait_without_timer(LONGLONG due) {
     if (now >= deadline || quit_pending()) return;
     ULONGLONG left = deadline - now;
     DWORD timeout = left > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<DWORD>(left);
-    DWORD r = MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout, wake_mask);
+    DWORD r = MsgWaitForMultipleObjectsEx(0, nullptr, timeout, wake_mask, MWMO_INPUTAVAILABLE);
     if (r == WAIT_FAILED) Sleep(1);
     process_events();
   }
@@ -54,7 +56,7 @@ void wait_without_timer(LONGLONG due) {
 
 void wait_on_timer(HANDLE timer, LONGLONG due) {
   while (!quit_pending()) {
-    DWORD r = MsgWaitForMultipleObjects(1, &timer, FALSE, INFINITE, wake_mask);
+    DWORD r = MsgWaitForMultipleObjectsEx(1, &timer, INFINITE, wake_mask, MWMO_INPUTAVAILABLE);
     if (r == WAIT_OBJECT_0) return;
     if (r == WAIT_FAILED) {
       // The signal may never come: wait the whole amount by the clock.
