@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
+#include "sending/automation_win32.h"
 #include "sending/copy_document.h"
 #include "tests/support/html_document_standin.h"
 
@@ -140,6 +143,34 @@ TEST_F(ImageClipboard, EachCallUsesAFreshDocumentReleasedBeforeTheNext) {
   std::vector<std::string> members = members_called();
   EXPECT_EQ(std::vector<std::string>(members.begin(), members.begin() + first), all_steps);
   EXPECT_EQ(std::vector<std::string>(members.begin() + first, members.end()), all_steps);
+}
+
+static_assert(!std::is_copy_constructible_v<com_object> && !std::is_copy_assignable_v<com_object>,
+              "an object variable owns its reference alone");
+
+// An object variable holds one reference; moving hands it on, clearing and
+// going out of scope give it back, a failed creation leaves the old object.
+TEST_F(ImageClipboard, AnObjectVariableOwnsExactlyOneReference) {
+  const std::string clsid = "{25336920-03F9-11CF-8FD0-00AA00686F13}";
+  {
+    com_object first;
+    ASSERT_TRUE(create_object(first, clsid));
+    EXPECT_EQ(standin_live_references(), 1);
+    com_object second = std::move(first);
+    EXPECT_EQ(first.pointer, nullptr);
+    EXPECT_EQ(standin_live_references(), 1);
+    standin.refuse_creation = true;
+    EXPECT_FALSE(create_object(second, clsid));
+    EXPECT_NE(second.pointer, nullptr);
+    standin.refuse_creation = false;
+    ASSERT_TRUE(create_object(second, clsid));  // the old one goes, the new one stays
+    EXPECT_EQ(standin_live_objects(), 1);
+    EXPECT_EQ(standin_live_references(), 1);
+    second.clear();
+    EXPECT_EQ(standin_live_references(), 0);
+    ASSERT_TRUE(create_object(first, clsid));
+  }
+  EXPECT_EQ(standin_live_references(), 0);
 }
 
 }  // namespace
