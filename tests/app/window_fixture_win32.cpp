@@ -42,14 +42,6 @@ INPUT key_input(WORD key, bool up) {
   return input;
 }
 
-INPUT mouse_input(DWORD flags, DWORD time) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  input.mi.time = time;
-  return input;
-}
-
 }  // namespace
 
 void press(WORD key, const std::vector<WORD>& modifiers) {
@@ -76,26 +68,6 @@ void type_text(const std::string& text) {
     SendInput(2, inputs, sizeof(INPUT));
     pump(20);
   }
-}
-
-void click(HWND window, int x, int y, int clicks) {
-  POINT point = {x, y};
-  ClientToScreen(window, &point);
-  SetCursorPos(point.x, point.y);
-  pump(50);
-  // Explicit times: the presses of one call are 20 ms apart, and a call
-  // comes two double-click times after the last one, so that only the
-  // clicks of one call can make a double click.
-  static DWORD last = 0;
-  DWORD time = std::max(GetTickCount(), last + 2 * GetDoubleClickTime());
-  std::vector<INPUT> inputs;
-  for (int i = 0; i < clicks; ++i, time += 20) {
-    inputs.push_back(mouse_input(MOUSEEVENTF_LEFTDOWN, time));
-    inputs.push_back(mouse_input(MOUSEEVENTF_LEFTUP, time + 10));
-  }
-  last = time;
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  pump(150);
 }
 
 Capture capture_client() {

@@ -19,9 +19,6 @@ void destroy_window();
 void press(WORD key, const std::vector<WORD>& modifiers = {});
 // Types ASCII text character by character.
 void type_text(const std::string& text);
-// Moves the pointer over a point of a window's client area and clicks.
-void click(HWND window, int x, int y, int clicks = 1);
-
 // The main window's client area as opaque 0x00RRGGBB pixels, rows top first.
 struct Capture {
   int width = 0;

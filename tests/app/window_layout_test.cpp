@@ -2,6 +2,7 @@
 // table, the stacking order, and the created event.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,46 @@ TEST_F(MainWindow, IsCentredWithFixedFrameAndNoMaximiseBox) {
   EXPECT_EQ(GetWindowLongW(main_window, GWL_EXSTYLE) & ~WS_EX_WINDOWEDGE, 0);
   EXPECT_TRUE(GetSystemMenu(main_window, FALSE));
   EXPECT_EQ(GetForegroundWindow(), main_window);
+}
+
+// The probe builds the window inside a 640 x 480 desktop of its own.
+TEST(SmallScreen, WindowIsCentredOnA640By480Screen) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string probe = self;
+  probe = probe.substr(0, probe.find_last_of('\\') + 1) + "window_origin_probe.exe";
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  std::string report = std::string(temp) + "qqsend_origin_probe.txt";
+  DeleteFileA(report.c_str());
+  std::string command = "explorer.exe /desktop=QQSendSmall,640x480 \"" + probe + "\" \"" + report + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process));
+  int values[6] = {};
+  int read = 0;
+  for (int wait = 0; wait < 200 && read != 6; ++wait) {
+    Sleep(100);
+    if (std::FILE* file = std::fopen(report.c_str(), "r")) {
+      read = std::fscanf(file, "%d %d %d %d %d %d", &values[0], &values[1], &values[2],
+                         &values[3], &values[4], &values[5]);
+      std::fclose(file);
+    }
+  }
+  if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
+    TerminateProcess(process.hProcess, 1);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  DeleteFileA(report.c_str());
+  ASSERT_EQ(read, 6) << "no report from " << probe;
+  EXPECT_EQ(values[0], 640);
+  EXPECT_EQ(values[1], 480);
+  EXPECT_EQ(values[2], 130);
+  EXPECT_EQ(values[3], 122);
+  EXPECT_EQ(values[4], 380);
+  EXPECT_EQ(values[5], 236);
 }
 
 TEST_F(MainWindow, IconIsThe64PixelImageWithAlphaAsBothIcons) {
