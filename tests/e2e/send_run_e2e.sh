@@ -265,6 +265,30 @@ else
   close_program
 fi
 
+# --- F5 held down: auto-repeat must do no harm --------------------------------
+echo "== F5 held down"
+start_program
+probe set-edit 1 3
+probe set-edit 2 250
+focus_notepad
+xdotool windowfocus "$desktop" 2>/dev/null
+xdotool keydown F5
+sleep 2
+xdotool keyup F5
+wait_until 10 all_disabled || true
+wait_until 60 all_enabled || fail "the runs end by themselves"
+settle
+sent=$(counter)
+expect_eq "the program is still there" found "$(probe main 1 | sed -n 's/^main=//p')"
+# A repeat arriving in a send's wait nests a run there, so that send's Enter
+# comes after the nested sends: the pastes keep the generator's order and
+# every counted send has its Enter, but not right after its own paste.
+expect_eq "the pastes follow the generator's order" \
+  "$(printf '%s.jpg' $(pictures "${sent:-0}" 1 15))" "$(probe notepad-text | tr -d '\n')"
+expect_eq "every counted send pressed its Enter" "${sent:-0}" \
+  "$(probe notepad-text | tr -cd '\n' | wc -c)"
+close_program
+
 echo
 if [ $failures = 0 ]; then echo "e2e: all checks passed"; else echo "e2e: $failures checks failed"; fi
 [ $failures = 0 ]
