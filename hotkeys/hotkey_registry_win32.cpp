@@ -8,6 +8,7 @@ std::vector<hotkey_entry> hotkey_registry;
 namespace {
 
 WNDPROC previous_window_procedure = nullptr;
+bool hook_is_unicode = false;
 // RegisterHotKey takes application ids from 0x0000 to 0xBFFF.
 constexpr int last_hotkey_id = 0xBFFF;
 
@@ -27,6 +28,7 @@ LRESULT CALLBACK hotkey_hook(HWND window, UINT message, WPARAM wparam, LPARAM lp
       return 0;
     }
   }
+  if (hook_is_unicode) return CallWindowProcW(previous_window_procedure, window, message, wparam, lparam);
   return CallWindowProcA(previous_window_procedure, window, message, wparam, lparam);
 }
 
@@ -46,8 +48,13 @@ void release_earlier_hotkeys(const std::string& identifier) {
 void install_hook(HWND window) {
   // Hooking a window twice would make the hook its own previous procedure.
   if (GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&hotkey_hook)) return;
+  // The hook keeps the window's character set: an ANSI hook on a Unicode
+  // window would pass every text message through the ANSI code page.
+  hook_is_unicode = IsWindowUnicode(window);
+  const LONG_PTR hook = reinterpret_cast<LONG_PTR>(&hotkey_hook);
   previous_window_procedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&hotkey_hook)));
+      hook_is_unicode ? SetWindowLongPtrW(window, GWLP_WNDPROC, hook)
+                      : SetWindowLongPtrA(window, GWLP_WNDPROC, hook));
 }
 
 }  // namespace

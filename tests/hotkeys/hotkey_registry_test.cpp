@@ -110,6 +110,29 @@ TEST_F(HotkeyRegistry, StopThenStartGiveTwoEntriesAndOneHook) {
   EXPECT_EQ(own_app_messages, 1);
 }
 
+// The main window is a Unicode window; hooking it must not route its text
+// messages through the ANSI code page, which has no Hangul.
+TEST_F(HotkeyRegistry, AHookedUnicodeWindowKeepsItsTextLossless) {
+  WNDCLASSW c{};
+  c.lpfnWndProc = DefWindowProcW;
+  c.hInstance = GetModuleHandleA(nullptr);
+  c.lpszClassName = L"hotkey_unicode_window";
+  RegisterClassW(&c);
+  HWND wide = CreateWindowExW(0, L"hotkey_unicode_window", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_TRUE(wide);
+  ASSERT_EQ(窗口_热键注册(wide, std::nullopt, VK_F6, count_stop, "停止"), 1);
+  EXPECT_TRUE(IsWindowUnicode(wide));
+  const std::wstring text = L"\uD55C\u505C";
+  SetWindowTextW(wide, text.c_str());
+  wchar_t back[16] = {};
+  GetWindowTextW(wide, back, 16);
+  EXPECT_EQ(std::wstring(back), text);
+  UnregisterHotKey(wide, hotkey_registry[0].id);
+  release_hotkey_registry();
+  DestroyWindow(wide);
+}
+
 TEST_F(HotkeyRegistry, TheHookIsNotInstalledForALaterWindow) {
   HWND other = make_window("other");
   LONG_PTR other_own = GetWindowLongPtrA(other, GWLP_WNDPROC);
