@@ -54,16 +54,16 @@ std::wstring window_text(HWND window) {
 void paint_label(HWND label) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(label, &paint);
-  const ControlSpec* spec = find_control(label);
-  if (spec) {
+  const ControlDescription* description = find_control(label);
+  if (description) {
     RECT area;
     GetClientRect(label, &area);
-    if (spec->kind == ControlKind::label) FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    if (description->kind == ControlKind::label) FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, spec->text_colour);
-    HGDIOBJ old_font = SelectObject(dc, control_font(spec->font));
+    SetTextColor(dc, description->text_colour);
+    HGDIOBJ old_font = SelectObject(dc, control_font(description->font));
     std::wstring text = window_text(label);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, spec->draw_flags);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, description->draw_flags);
     SelectObject(dc, old_font);
   }
   EndPaint(label, &paint);

@@ -23,7 +23,7 @@ const DWORD edit_style = WS_TABSTOP | ES_AUTOHSCROLL;
 
 }  // namespace
 
-const ControlSpec control_table[] = {
+const ControlDescription control_table[] = {
     {&图片框1, ControlKind::picture_box, 172, 94, 32, 40, "", ControlFont::gui, black, 0, 0, 0},
     {&标签1, ControlKind::label, 304, 180, 61, 20, "联系作者", ControlFont::link, link_blue,
      DT_NOCLIP | DT_RIGHT | DT_SINGLELINE | DT_BOTTOM, 0, 0},
@@ -55,10 +55,10 @@ const ControlSpec control_table[] = {
 };
 const std::size_t control_count = sizeof control_table / sizeof control_table[0];
 
-const ControlSpec* find_control(HWND control) {
+const ControlDescription* find_control(HWND control) {
   if (!control) return nullptr;
-  for (const ControlSpec& spec : control_table)
-    if (*spec.handle == control) return &spec;
+  for (const ControlDescription& description : control_table)
+    if (*description.handle == control) return &description;
   return nullptr;
 }
 

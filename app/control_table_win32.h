@@ -8,7 +8,7 @@
 enum class ControlKind { picture_box, label, transparent_label, edit_box };
 enum class ControlFont { gui, link, help };
 
-struct ControlSpec {
+struct ControlDescription {
   HWND* handle;
   ControlKind kind;
   int left, top, width, height;
@@ -20,7 +20,7 @@ struct ControlSpec {
   DWORD ex_style;
 };
 
-extern const ControlSpec control_table[];
+extern const ControlDescription control_table[];
 extern const std::size_t control_count;
 
 // The design-time texts, replaced by the created event.
@@ -28,7 +28,7 @@ extern const char design_caption[];
 extern const char design_help_text[];
 
 // The entry of a control, or nullptr for any other window.
-const ControlSpec* find_control(HWND control);
+const ControlDescription* find_control(HWND control);
 
 // The five edit boxes in the Tab order.
 HWND tab_order_box(std::size_t index);

@@ -49,15 +49,15 @@ void redraw_beneath(HWND label) {
 // converted from code page 936, so that they read right on any system.
 void set_text(HWND control, const std::string& text) {
   if (!control) return;
-  const ControlSpec* spec = find_control(control);
-  if (spec && spec->kind == ControlKind::edit_box) {
+  const ControlDescription* description = find_control(control);
+  if (description && description->kind == ControlKind::edit_box) {
     SetWindowTextA(control, text.c_str());
     return;
   }
   SetWindowTextW(control, gbk_to_wide(text).c_str());
-  if (!spec) return;  // the main window: the caption is all
-  if (spec->kind == ControlKind::label) InvalidateRect(control, nullptr, FALSE);
-  if (spec->kind == ControlKind::transparent_label) redraw_beneath(control);
+  if (!description) return;  // the main window: the caption is all
+  if (description->kind == ControlKind::label) InvalidateRect(control, nullptr, FALSE);
+  if (description->kind == ControlKind::transparent_label) redraw_beneath(control);
 }
 
 std::string get_text(HWND control) {

@@ -111,18 +111,18 @@ const wchar_t* own_class(ControlKind kind) {
 
 // Edit boxes are ANSI windows of the system class: their content is in the
 // system's ANSI code page. The program's own controls take wide texts.
-HWND create_control(HINSTANCE instance, const ControlSpec& spec, int id) {
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | spec.style;
+HWND create_control(HINSTANCE instance, const ControlDescription& description, int id) {
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | description.style;
   HMENU menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-  if (spec.kind == ControlKind::edit_box) {
-    HWND box = CreateWindowExA(spec.ex_style, "EDIT", spec.text, style, spec.left, spec.top,
-                               spec.width, spec.height, main_window, menu, instance, nullptr);
+  if (description.kind == ControlKind::edit_box) {
+    HWND box = CreateWindowExA(description.ex_style, "EDIT", description.text, style, description.left, description.top,
+                               description.width, description.height, main_window, menu, instance, nullptr);
     SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
     return box;
   }
-  if (spec.kind == ControlKind::picture_box) prepare_badge(instance);
-  return CreateWindowExW(spec.ex_style, own_class(spec.kind), gbk_to_wide(spec.text).c_str(),
-                         style, spec.left, spec.top, spec.width, spec.height, main_window, menu,
+  if (description.kind == ControlKind::picture_box) prepare_badge(instance);
+  return CreateWindowExW(description.ex_style, own_class(description.kind), gbk_to_wide(description.text).c_str(),
+                         style, description.left, description.top, description.width, description.height, main_window, menu,
                          instance, nullptr);
 }
 

@@ -25,9 +25,9 @@ std::wstring wide_text(HWND window) {
 
 // Every character of the text has a glyph in the font the control paints with.
 bool font_has_glyphs(HWND control, const std::wstring& text) {
-  const ControlSpec* spec = find_control(control);
+  const ControlDescription* description = find_control(control);
   HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, control_font(spec->font));
+  HGDIOBJ old = SelectObject(dc, control_font(description->font));
   std::vector<WORD> glyphs(text.size());
   DWORD got = GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
                                GGI_MARK_NONEXISTING_GLYPHS);
