@@ -9,9 +9,6 @@
 
 namespace {
 
-// Reported when the main window cannot be created.
-const int window_creation_error = 3;
-
 // The created event: the stored texts first, then the send keys.
 void on_window_created() {
   show_stored_texts();
@@ -32,6 +29,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   window_created_event = on_window_created;
   contact_press_event = open_contact_link;
   set_message_pretranslator(pretranslate_window_keys);
-  if (!build_main_window()) runtime_error(window_creation_error);
+  if (!build_main_window()) runtime_error(runtime_error_window_creation);
   return runtime_end(run_message_loop());
 }

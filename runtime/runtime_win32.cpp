@@ -24,6 +24,7 @@ const char* error_description(int number) {
   switch (number) {
     case runtime_error_list_index: return "列表成员索引超出范围";
     case runtime_error_out_of_memory: return "内存不足";
+    case runtime_error_window_creation: return "无法创建主窗口";
     default: return "未知错误";
   }
 }

@@ -19,7 +19,8 @@ void register_exit_routine(void (*routine)());
 // The error numbers the program raises.
 enum : int {
   runtime_error_list_index = 1,    // a list element indexed outside the list
-  runtime_error_out_of_memory = 2  // a failed allocation
+  runtime_error_out_of_memory = 2,  // a failed allocation
+  runtime_error_window_creation = 3  // the main window could not be made
 };
 // Shows the error box, discards the exit list, OleUninitialize, exit code -1.
 [[noreturn]] void runtime_error(int number);
