@@ -9,8 +9,6 @@ namespace {
 // QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER |
 // QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY
 constexpr DWORD wake_mask = 0xFF;
-// MWMO_INPUTAVAILABLE: a message that came before the wait, and that some
-// call already looked at (the clipboard calls do), still wakes it.
 
 TimerMaker timer_maker = nullptr;
 
@@ -54,6 +52,8 @@ void wait_without_timer(LONGLONG due) {
   }
 }
 
+// MWMO_INPUTAVAILABLE: a message that came before the wait, and that some
+// call already looked at (the clipboard calls do), still wakes it.
 void wait_on_timer(HANDLE timer, LONGLONG due) {
   while (!quit_pending()) {
     DWORD r = MsgWaitForMultipleObjectsEx(1, &timer, INFINITE, wake_mask, MWMO_INPUTAVAILABLE);
